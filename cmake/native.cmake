@@ -1,0 +1,69 @@
+# The native side: the tools, the tests, and the Windows builds as external
+# projects of this same tree.
+include(ExternalProject)
+enable_testing()
+
+set(TORVIK_OUT "${CMAKE_BINARY_DIR}/out")
+set(TORVIK_FIXTURES "${CMAKE_BINARY_DIR}/fixtures")
+set(TORVIK_MODULE_I686 "${TORVIK_OUT}/i686/TORVIK.dll")
+set(TORVIK_MODULE_X86_64 "${TORVIK_OUT}/x86_64/TORVIK.dll")
+
+find_package(ZLIB REQUIRED)
+set(GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources (Debian package googletest)")
+if(NOT EXISTS "${GOOGLETEST_SOURCE}/CMakeLists.txt")
+  message(FATAL_ERROR "GoogleTest sources not found at ${GOOGLETEST_SOURCE}: run scripts/bootstrap")
+endif()
+add_subdirectory("${GOOGLETEST_SOURCE}" googletest EXCLUDE_FROM_ALL)
+
+# The script check runs before any module is compiled: windres would store an
+# empty text as no text at all, so only the scripts can show one.
+file(GLOB string_scripts CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/strings/*.rc")
+add_custom_target(string_scripts_check ALL
+  COMMAND ${CMAKE_COMMAND} -P "${CMAKE_SOURCE_DIR}/cmake/check_string_scripts.cmake" ${string_scripts}
+  COMMENT "Checking the string scripts"
+  VERBATIM)
+
+# module_<arch>: TORVIK.dll for that architecture; i686 also builds the fixtures.
+foreach(arch i686 x86_64)
+  set(extra_args "")
+  if(arch STREQUAL "i686")
+    set(extra_args "-DTORVIK_FIXTURE_DIR=${TORVIK_FIXTURES}")
+  endif()
+  ExternalProject_Add(module_${arch}
+    SOURCE_DIR "${CMAKE_SOURCE_DIR}"
+    BINARY_DIR "${CMAKE_BINARY_DIR}/windows-${arch}"
+    CMAKE_ARGS
+      "-DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-${arch}.cmake"
+      -DCMAKE_BUILD_TYPE=Release
+      "-DTORVIK_OUT_DIR=${TORVIK_OUT}/${arch}"
+      "-DTORVIK_SEAL_TOOL=${CMAKE_BINARY_DIR}/tools/torvik-seal-resources"
+      ${extra_args}
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS TRUE
+    BUILD_BYPRODUCTS "${TORVIK_OUT}/${arch}/TORVIK.dll"
+    USES_TERMINAL_BUILD TRUE)
+  add_dependencies(module_${arch} string_scripts_check torvik-seal-resources)
+endforeach()
+
+# The Wine test programs: cross-built GoogleTest with the posix thread model.
+ExternalProject_Add(wine_tests
+  SOURCE_DIR "${CMAKE_SOURCE_DIR}/tests/wine"
+  BINARY_DIR "${CMAKE_BINARY_DIR}/wine-tests"
+  CMAKE_ARGS
+    "-DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-x86_64-posix.cmake"
+    -DCMAKE_BUILD_TYPE=Release
+    "-DGOOGLETEST_SOURCE=${GOOGLETEST_SOURCE}"
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS TRUE
+  USES_TERMINAL_BUILD TRUE)
+
+add_subdirectory(tools)
+
+# Every build checks the catalogue of both modules; a broken rule fails it.
+add_custom_target(catalogue_check ALL
+  COMMAND torvik-inspect check "${TORVIK_MODULE_I686}" "${TORVIK_MODULE_X86_64}"
+  COMMENT "Checking the text catalogue of both modules"
+  VERBATIM)
+add_dependencies(catalogue_check module_i686 module_x86_64 torvik-inspect)
+
+add_subdirectory(tests)

@@ -1,0 +1,13 @@
+# The arguments after "-P <this script>".
+set(args "")
+set(seen_script FALSE)
+math(EXPR last "${CMAKE_ARGC} - 1")
+foreach(i RANGE 1 ${last})
+  if(seen_script)
+    list(APPEND args "${CMAKE_ARGV${i}}")
+  elseif(CMAKE_ARGV${i} STREQUAL "-P")
+    math(EXPR script_index "${i} + 1")
+  elseif(DEFINED script_index AND i EQUAL script_index)
+    set(seen_script TRUE)
+  endif()
+endforeach()

@@ -1,0 +1,49 @@
+# The Windows side: TORVIK.dll for one architecture (i686 is the product,
+# x86_64 its twin), and on i686 the small fixture modules the tests read.
+enable_language(RC)
+
+set(TORVIK_OUT_DIR "${CMAKE_BINARY_DIR}/out" CACHE PATH "Where the module lands")
+set(TORVIK_FIXTURE_DIR "" CACHE PATH "Where fixture modules land; empty: none are built")
+set(TORVIK_SEAL_TOOL "" CACHE FILEPATH "The native torvik-seal-resources")
+if(NOT EXISTS "${TORVIK_SEAL_TOOL}")
+  message(FATAL_ERROR "TORVIK_SEAL_TOOL (${TORVIK_SEAL_TOOL}) is missing: build from the top-level project")
+endif()
+
+# Reproducible, hardened, self-contained: the runtime linked in, no symbols,
+# a GUI-subsystem library, no timestamp, relocatable and non-executable data.
+set(torvik_link_options -static -s -Wl,--subsystem,windows -Wl,--dynamicbase -Wl,--nxcompat -Wl,--no-insert-timestamp)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  list(APPEND torvik_link_options -Wl,--high-entropy-va)
+endif()
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -Wall -Wextra)
+
+# A module built from resource scripts (and, later, code) under the rules above.
+function(torvik_add_module target output_dir)
+  add_library(${target} SHARED ${ARGN})
+  set_target_properties(${target} PROPERTIES
+    PREFIX "" LINKER_LANGUAGE CXX
+    RUNTIME_OUTPUT_DIRECTORY "${output_dir}"
+    ARCHIVE_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/implib")
+  target_include_directories(${target} PRIVATE "${CMAKE_SOURCE_DIR}/include" "${CMAKE_SOURCE_DIR}")
+  target_link_options(${target} PRIVATE ${torvik_link_options})
+  # The linker always makes .rsrc writable; resources are constant, so the
+  # section is turned read-only before anything reads the module.
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND "${TORVIK_SEAL_TOOL}" "$<TARGET_FILE:${target}>" VERBATIM)
+endfunction()
+
+# windres does not report what a script includes, so name every script and header.
+file(GLOB torvik_rc_inputs CONFIGURE_DEPENDS
+  "${CMAKE_SOURCE_DIR}/shell/*.rc" "${CMAKE_SOURCE_DIR}/strings/*.rc" "${CMAKE_SOURCE_DIR}/include/*.h")
+set_source_files_properties("${CMAKE_SOURCE_DIR}/shell/torvik.rc" PROPERTIES OBJECT_DEPENDS "${torvik_rc_inputs}")
+
+torvik_add_module(TORVIK "${TORVIK_OUT_DIR}" "${CMAKE_SOURCE_DIR}/shell/torvik.rc")
+
+if(TORVIK_FIXTURE_DIR)
+  file(GLOB fixture_scripts CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/fixtures/modules/*.rc")
+  foreach(script IN LISTS fixture_scripts)
+    get_filename_component(name "${script}" NAME_WE)
+    torvik_add_module(fixture_${name} "${TORVIK_FIXTURE_DIR}" "${script}")
+    set_target_properties(fixture_${name} PROPERTIES OUTPUT_NAME ${name})
+  endforeach()
+endif()

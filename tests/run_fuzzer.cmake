@@ -1,0 +1,18 @@
+# cmake -DFUZZER=exe -DCORPUS=dir -DSEEDS=files -DARGS=args -P run_fuzzer.cmake
+# Seeds a corpus with the built modules and runs the fuzzer over it.
+cmake_policy(VERSION 3.25)
+file(MAKE_DIRECTORY "${CORPUS}")
+foreach(seed IN LISTS SEEDS)
+  if(NOT EXISTS "${seed}")
+    message(FATAL_ERROR "seed ${seed} is missing: build first")
+  endif()
+  get_filename_component(dir "${seed}" DIRECTORY)
+  get_filename_component(arch "${dir}" NAME)
+  get_filename_component(name "${seed}" NAME)
+  file(COPY_FILE "${seed}" "${CORPUS}/seed-${arch}-${name}")
+endforeach()
+separate_arguments(args UNIX_COMMAND "${ARGS}")
+execute_process(COMMAND "${FUZZER}" ${args} "${CORPUS}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the fuzzer reported a finding (exit ${rc})")
+endif()
