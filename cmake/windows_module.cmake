@@ -12,8 +12,12 @@ endif()
 # Reproducible, hardened, self-contained: the runtime linked in, no symbols,
 # a GUI-subsystem library, no timestamp, relocatable and non-executable data.
 set(torvik_link_options -static -s -Wl,--subsystem,windows -Wl,--dynamicbase -Wl,--nxcompat -Wl,--no-insert-timestamp)
+# A fixed preferred base: the linker's automatic one is a hash of the output
+# path, which would make builds in different directories differ.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  list(APPEND torvik_link_options -Wl,--high-entropy-va)
+  list(APPEND torvik_link_options -Wl,--high-entropy-va -Wl,--image-base,0x180000000)
+else()
+  list(APPEND torvik_link_options -Wl,--image-base,0x10000000)
 endif()
 add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -Wall -Wextra)
 
