@@ -19,7 +19,9 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
 else()
   list(APPEND torvik_link_options -Wl,--image-base,0x10000000)
 endif()
-add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -Wall -Wextra)
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -Wall -Wextra
+  -Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+list(APPEND torvik_link_options -Wl,--gc-sections)
 
 # A module built from resource scripts (and, later, code) under the rules above.
 function(torvik_add_module target output_dir)
@@ -41,7 +43,35 @@ file(GLOB torvik_rc_inputs CONFIGURE_DEPENDS
   "${CMAKE_SOURCE_DIR}/shell/*.rc" "${CMAKE_SOURCE_DIR}/strings/*.rc" "${CMAKE_SOURCE_DIR}/include/*.h")
 set_source_files_properties("${CMAKE_SOURCE_DIR}/shell/torvik.rc" PROPERTIES OBJECT_DEPENDS "${torvik_rc_inputs}")
 
-torvik_add_module(TORVIK "${TORVIK_OUT_DIR}" "${CMAKE_SOURCE_DIR}/shell/torvik.rc")
+# The exports: plain names mapped to the i686 stdcall decorations.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(FILTER_DLL_MSG_SUFFIX "")
+  set(PROCESS_DLL_IDLE_SUFFIX "")
+else()
+  set(FILTER_DLL_MSG_SUFFIX "@4")
+  set(PROCESS_DLL_IDLE_SUFFIX "@0")
+endif()
+configure_file("${CMAKE_SOURCE_DIR}/shell/torvik.def.in" "${CMAKE_BINARY_DIR}/torvik.def" @ONLY)
+
+file(GLOB framework_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/framework/*.cpp")
+set(module_sources
+  ${framework_sources}
+  "${CMAKE_SOURCE_DIR}/shell/resource_module_app.cpp"
+  "${CMAKE_SOURCE_DIR}/shell/exports.cpp"
+  "${CMAKE_SOURCE_DIR}/shell/torvik.rc"
+  "${CMAKE_BINARY_DIR}/torvik.def")
+
+torvik_add_module(TORVIK "${TORVIK_OUT_DIR}" ${module_sources})
+target_include_directories(TORVIK PRIVATE "${CMAKE_SOURCE_DIR}/framework")
+
+# The probe build of the twin: the same sources with the probe points compiled
+# in, plus the probe unit. It lands beside the twin as TORVIK-probe.dll.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  torvik_add_module(TORVIK_probe "${TORVIK_OUT_DIR}" ${module_sources} "${CMAKE_SOURCE_DIR}/tests/probe/lifecycle_probe.cpp")
+  set_target_properties(TORVIK_probe PROPERTIES OUTPUT_NAME TORVIK-probe)
+  target_include_directories(TORVIK_probe PRIVATE "${CMAKE_SOURCE_DIR}/framework")
+  target_compile_definitions(TORVIK_probe PRIVATE TORVIK_PROBE)
+endif()
 
 if(TORVIK_FIXTURE_DIR)
   file(GLOB fixture_scripts CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/fixtures/modules/*.rc")

@@ -30,4 +30,13 @@
 #define IDS_FRAMEWORK_FIRST            61440 /* the framework's standard texts */
 #define IDS_FRAMEWORK_LAST             61888
 
+/* The framework's standard texts that its own code shows. */
+#define IDS_FRAMEWORK_NO_ERROR_MESSAGE    61472 /* when a message box's own text is missing */
+#define IDS_FRAMEWORK_HELP_FAILED         61703
+#define IDS_FRAMEWORK_ENTER_INTEGER       61712 /* the entry prompts: the same texts as 963, 961, 964, 962, 965 */
+#define IDS_FRAMEWORK_ENTER_NUMBER        61713
+#define IDS_FRAMEWORK_ENTER_INTEGER_RANGE 61714 /* %1 and %2: the bounds */
+#define IDS_FRAMEWORK_ENTER_NUMBER_RANGE  61715 /* %1 and %2: the bounds */
+#define IDS_FRAMEWORK_ENTER_SHORTER_TEXT  61716 /* %1: the most characters */
+
 #endif

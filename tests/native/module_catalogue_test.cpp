@@ -29,6 +29,22 @@ TEST_P(ModuleCatalogue, NeighboursOfTheTitleCarryNoText) {
     EXPECT_EQ(absent_block, nullptr);
 }
 
+TEST_P(ModuleCatalogue, ServesTheFrameworksStandardTexts) {
+    EXPECT_EQ(pe::load_string(image(), IDS_FRAMEWORK_NO_ERROR_MESSAGE), u"No error message is available.");
+    EXPECT_EQ(pe::load_string(image(), IDS_FRAMEWORK_HELP_FAILED), u"Failed to launch help.");
+    // The framework's entry prompts are the catalogue's own: each equals its
+    // twin among 961-965 once those are stored.
+    const std::pair<std::uint16_t, std::uint16_t> twins[] = {
+        {IDS_FRAMEWORK_ENTER_INTEGER, 963}, {IDS_FRAMEWORK_ENTER_NUMBER, 961},
+        {IDS_FRAMEWORK_ENTER_INTEGER_RANGE, 964}, {IDS_FRAMEWORK_ENTER_NUMBER_RANGE, 962},
+        {IDS_FRAMEWORK_ENTER_SHORTER_TEXT, 965}};
+    for (auto [framework_id, prompt_id] : twins) {
+        auto framework_text = pe::load_string(image(), framework_id);
+        ASSERT_TRUE(framework_text.has_value()) << framework_id;
+        if (auto prompt = pe::load_string(image(), prompt_id)) EXPECT_EQ(*prompt, *framework_text) << prompt_id;
+    }
+}
+
 TEST_P(ModuleCatalogue, KeepsEveryCatalogueRule) {
     std::vector<pe::Violation> violations = pe::check_catalogue(image());
     for (const pe::Violation& v : violations) ADD_FAILURE() << v.to_string();

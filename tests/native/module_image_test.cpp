@@ -44,6 +44,18 @@ TEST_P(ModuleImage, ImportsOnlySystemLibraries) {
     }
 }
 
+TEST_P(ModuleImage, ExportsExactlyTheTwoEntryPointsByPlainName) {
+    pe::Exports ex = image().exports();
+    EXPECT_EQ(ex.dll_name, "TORVIK.dll");
+    EXPECT_EQ(ex.ordinal_base, 2u) << "there is no ordinal 1";
+    ASSERT_EQ(ex.functions.size(), 2u);
+    EXPECT_EQ(ex.functions[0].ordinal, 2u);
+    EXPECT_EQ(ex.functions[0].name, "FilterDllMsg");
+    EXPECT_EQ(ex.functions[1].ordinal, 3u);
+    EXPECT_EQ(ex.functions[1].name, "ProcessDllIdle");
+    EXPECT_EQ(ex.timestamp, 0u);
+}
+
 TEST_P(ModuleImage, CarriesItsVersionRecord) {
     const pe::ResourceLeaf* leaf =
         image().find_resource(pe::ResourceKey::number(pe::kRtVersion), pe::ResourceKey::number(1), 1033);
