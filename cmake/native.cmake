@@ -23,6 +23,32 @@ add_custom_target(string_scripts_check ALL
   COMMENT "Checking the string scripts"
   VERBATIM)
 
+# The images: every source in images/ compiled to build/images/<name>.bmp,
+# which the modules' resource script takes. The strip is 70 by 39, the
+# picture-button images 30 by 30.
+set(TORVIK_IMAGE_DIR "${CMAKE_BINARY_DIR}/images")
+file(GLOB image_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/images/*.txt")
+set(image_files "")
+foreach(source IN LISTS image_sources)
+  get_filename_component(name "${source}" NAME_WE)
+  string(REPLACE "(" "_L" file_name "${name}")
+  string(REPLACE ")" "_R" file_name "${file_name}")
+  if(name STREQUAL "26567")
+    set(size 70x39)
+  else()
+    set(size 30x30)
+  endif()
+  set(bmp "${TORVIK_IMAGE_DIR}/${file_name}.bmp")
+  add_custom_command(OUTPUT "${bmp}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${TORVIK_IMAGE_DIR}"
+    COMMAND torvik-imgc --size ${size} "${source}" "${bmp}"
+    DEPENDS "${source}" torvik-imgc
+    COMMENT "Compiling image ${name}"
+    VERBATIM)
+  list(APPEND image_files "${bmp}")
+endforeach()
+add_custom_target(images ALL DEPENDS ${image_files})
+
 # module_<arch>: TORVIK.dll for that architecture; i686 also builds the fixtures.
 foreach(arch i686 x86_64)
   set(extra_args "")
@@ -37,12 +63,13 @@ foreach(arch i686 x86_64)
       -DCMAKE_BUILD_TYPE=Release
       "-DTORVIK_OUT_DIR=${TORVIK_OUT}/${arch}"
       "-DTORVIK_SEAL_TOOL=${CMAKE_BINARY_DIR}/tools/torvik-seal-resources"
+      "-DTORVIK_IMAGE_DIR=${TORVIK_IMAGE_DIR}"
       ${extra_args}
     INSTALL_COMMAND ""
     BUILD_ALWAYS TRUE
     BUILD_BYPRODUCTS "${TORVIK_OUT}/${arch}/TORVIK.dll"
     USES_TERMINAL_BUILD TRUE)
-  add_dependencies(module_${arch} string_scripts_check torvik-seal-resources)
+  add_dependencies(module_${arch} string_scripts_check torvik-seal-resources images)
 endforeach()
 
 # The Wine test programs: cross-built GoogleTest with the posix thread model.
@@ -65,5 +92,13 @@ add_custom_target(catalogue_check ALL
   COMMENT "Checking the text catalogue of both modules"
   VERBATIM)
 add_dependencies(catalogue_check module_i686 module_x86_64 torvik-inspect)
+
+# The gallery: for now the bitmaps of the product, enlarged eight times.
+set(TORVIK_GALLERY "${CMAKE_BINARY_DIR}/gallery")
+add_custom_target(gallery_bitmaps ALL
+  COMMAND torvik-inspect bitmaps "${TORVIK_MODULE_I686}" --png "${TORVIK_GALLERY}/bitmaps" --scale 8
+  COMMENT "Writing the enlarged bitmaps to ${TORVIK_GALLERY}/bitmaps"
+  VERBATIM)
+add_dependencies(gallery_bitmaps catalogue_check)
 
 add_subdirectory(tests)

@@ -5,9 +5,12 @@ enable_language(RC)
 set(TORVIK_OUT_DIR "${CMAKE_BINARY_DIR}/out" CACHE PATH "Where the module lands")
 set(TORVIK_FIXTURE_DIR "" CACHE PATH "Where fixture modules land; empty: none are built")
 set(TORVIK_SEAL_TOOL "" CACHE FILEPATH "The native torvik-seal-resources")
-if(NOT EXISTS "${TORVIK_SEAL_TOOL}")
-  message(FATAL_ERROR "TORVIK_SEAL_TOOL (${TORVIK_SEAL_TOOL}) is missing: build from the top-level project")
-endif()
+set(TORVIK_IMAGE_DIR "" CACHE PATH "The compiled bitmaps (build/images)")
+foreach(input TORVIK_SEAL_TOOL TORVIK_IMAGE_DIR)
+  if(NOT EXISTS "${${input}}")
+    message(FATAL_ERROR "${input} (${${input}}) is missing: build from the top-level project")
+  endif()
+endforeach()
 
 # Reproducible, hardened, self-contained: the runtime linked in, no symbols,
 # a GUI-subsystem library, no timestamp, relocatable and non-executable data.
@@ -38,9 +41,18 @@ function(torvik_add_module target output_dir)
     COMMAND "${TORVIK_SEAL_TOOL}" "$<TARGET_FILE:${target}>" VERBATIM)
 endfunction()
 
-# windres does not report what a script includes, so name every script and header.
+# windres does not report the bitmap files a script names, so name them, and
+# every script and header too.
 file(GLOB torvik_rc_inputs CONFIGURE_DEPENDS
-  "${CMAKE_SOURCE_DIR}/shell/*.rc" "${CMAKE_SOURCE_DIR}/strings/*.rc" "${CMAKE_SOURCE_DIR}/include/*.h")
+  "${CMAKE_SOURCE_DIR}/shell/*.rc" "${CMAKE_SOURCE_DIR}/strings/*.rc" "${CMAKE_SOURCE_DIR}/images/*.rc"
+  "${CMAKE_SOURCE_DIR}/include/*.h")
+file(GLOB image_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/images/*.txt")
+foreach(source IN LISTS image_sources)
+  get_filename_component(name "${source}" NAME_WE)
+  string(REPLACE "(" "_L" file_name "${name}")
+  string(REPLACE ")" "_R" file_name "${file_name}")
+  list(APPEND torvik_rc_inputs "${TORVIK_IMAGE_DIR}/${file_name}.bmp")
+endforeach()
 set_source_files_properties("${CMAKE_SOURCE_DIR}/shell/torvik.rc" PROPERTIES OBJECT_DEPENDS "${torvik_rc_inputs}")
 
 # The exports: plain names mapped to the i686 stdcall decorations.
@@ -62,6 +74,7 @@ set(module_sources
   "${CMAKE_BINARY_DIR}/torvik.def")
 
 torvik_add_module(TORVIK "${TORVIK_OUT_DIR}" ${module_sources})
+target_include_directories(TORVIK PRIVATE "${TORVIK_IMAGE_DIR}")
 target_include_directories(TORVIK PRIVATE "${CMAKE_SOURCE_DIR}/framework")
 
 # The probe build of the twin: the same sources with the probe points compiled
@@ -69,7 +82,7 @@ target_include_directories(TORVIK PRIVATE "${CMAKE_SOURCE_DIR}/framework")
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   torvik_add_module(TORVIK_probe "${TORVIK_OUT_DIR}" ${module_sources} "${CMAKE_SOURCE_DIR}/tests/probe/lifecycle_probe.cpp")
   set_target_properties(TORVIK_probe PROPERTIES OUTPUT_NAME TORVIK-probe)
-  target_include_directories(TORVIK_probe PRIVATE "${CMAKE_SOURCE_DIR}/framework")
+  target_include_directories(TORVIK_probe PRIVATE "${CMAKE_SOURCE_DIR}/framework" "${TORVIK_IMAGE_DIR}")
   target_compile_definitions(TORVIK_probe PRIVATE TORVIK_PROBE)
 endif()
 

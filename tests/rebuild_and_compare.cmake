@@ -1,4 +1,4 @@
-# cmake -DARCH=i686 -DSOURCE=dir -DWORK=dir -DREFERENCE=dll -DSEAL_TOOL=exe -P rebuild_and_compare.cmake
+# cmake -DARCH=i686 -DSOURCE=dir -DWORK=dir -DREFERENCE=dll -DSEAL_TOOL=exe -DIMAGE_DIR=dir -P rebuild_and_compare.cmake
 # Builds the module again from the same sources in another directory and
 # requires the result to be byte-identical to the reference build.
 cmake_policy(VERSION 3.25)
@@ -6,7 +6,7 @@ file(REMOVE_RECURSE "${WORK}")
 execute_process(
   COMMAND "${CMAKE_COMMAND}" -S "${SOURCE}" -B "${WORK}/tree" -G Ninja
           "-DCMAKE_TOOLCHAIN_FILE=${SOURCE}/cmake/mingw-${ARCH}.cmake" -DCMAKE_BUILD_TYPE=Release
-          "-DTORVIK_OUT_DIR=${WORK}/elsewhere" "-DTORVIK_SEAL_TOOL=${SEAL_TOOL}"
+          "-DTORVIK_OUT_DIR=${WORK}/elsewhere" "-DTORVIK_SEAL_TOOL=${SEAL_TOOL}" "-DTORVIK_IMAGE_DIR=${IMAGE_DIR}"
   OUTPUT_QUIET RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "configuring the second ${ARCH} build failed")

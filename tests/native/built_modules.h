@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 
 #include "pe_image.h"
@@ -29,6 +30,9 @@ inline const pe::PeImage& load_module(const std::string& path) {
 }
 
 inline std::string fixture_path(const std::string& name) { return std::string(TORVIK_FIXTURES) + "/" + name + ".dll"; }
+
+// Test names and messages show the architecture, not the bytes of the record.
+inline void PrintTo(const BuiltModule& m, std::ostream* os) { *os << m.arch; }
 
 inline std::string arch_name(const testing::TestParamInfo<BuiltModule>& info) { return info.param.arch; }
 
