@@ -85,6 +85,7 @@ ExternalProject_Add(wine_tests
   USES_TERMINAL_BUILD TRUE)
 
 add_subdirectory(tools)
+add_subdirectory(host)
 
 # Every build checks the catalogue of both modules; a broken rule fails it.
 add_custom_target(catalogue_check ALL

@@ -1,0 +1,1 @@
+// Keeps the portable host library non-empty before its first rule lands.
