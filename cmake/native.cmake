@@ -94,12 +94,37 @@ add_custom_target(catalogue_check ALL
   VERBATIM)
 add_dependencies(catalogue_check module_i686 module_x86_64 torvik-inspect)
 
-# The gallery: for now the bitmaps of the product, enlarged eight times.
+# The host's Win32 programs (the gallery, later the demo host), cross-built.
+ExternalProject_Add(host_programs
+  SOURCE_DIR "${CMAKE_SOURCE_DIR}/host/win32"
+  BINARY_DIR "${CMAKE_BINARY_DIR}/host-programs"
+  CMAKE_ARGS
+    "-DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-x86_64.cmake"
+    -DCMAKE_BUILD_TYPE=Release
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS TRUE
+  BUILD_BYPRODUCTS "${CMAKE_BINARY_DIR}/host-programs/torvik_gallery.exe"
+  USES_TERMINAL_BUILD TRUE)
+
+# The gallery: every dialog of the twin created by Wine's dialog manager under
+# Xvfb and copied from the screen, and the product's bitmaps enlarged eight
+# times, in build/gallery/index.html. Its Wine prefix keeps the X11 driver.
 set(TORVIK_GALLERY "${CMAKE_BINARY_DIR}/gallery")
-add_custom_target(gallery_bitmaps ALL
+set(TORVIK_WINE /usr/lib/wine/wine64 CACHE FILEPATH "64-bit Wine loader")
+set(gallery_shots "${CMAKE_BINARY_DIR}/gallery-shots")
+string(REPLACE "/" "\\" gallery_module "Z:${TORVIK_MODULE_X86_64}")
+string(REPLACE "/" "\\" gallery_out "Z:${gallery_shots}")
+add_custom_target(gallery ALL
   COMMAND torvik-inspect bitmaps "${TORVIK_MODULE_I686}" --png "${TORVIK_GALLERY}/bitmaps" --scale 8
-  COMMENT "Writing the enlarged bitmaps to ${TORVIK_GALLERY}/bitmaps"
+  COMMAND ${CMAKE_COMMAND} -E rm -rf "${gallery_shots}"
+  COMMAND ${CMAKE_COMMAND} -E make_directory "${gallery_shots}"
+  COMMAND ${CMAKE_COMMAND} -E env "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-gallery" WINEDEBUG=-all
+          "WINEDLLOVERRIDES=mscoree,mshtml=" "${CMAKE_SOURCE_DIR}/host/win32/run_gallery.sh"
+          "${TORVIK_WINE}" "${CMAKE_BINARY_DIR}/host-programs/torvik_gallery.exe"
+          "--module=${gallery_module}" "--out=${gallery_out}"
+  COMMAND torvik-gallery-pages "${gallery_shots}" "${TORVIK_GALLERY}/bitmaps" "${TORVIK_GALLERY}"
+  COMMENT "Building the gallery in ${TORVIK_GALLERY}"
   VERBATIM)
-add_dependencies(gallery_bitmaps catalogue_check)
+add_dependencies(gallery catalogue_check host_programs torvik-gallery-pages)
 
 add_subdirectory(tests)

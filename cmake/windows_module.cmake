@@ -45,6 +45,7 @@ endfunction()
 # every script and header too.
 file(GLOB torvik_rc_inputs CONFIGURE_DEPENDS
   "${CMAKE_SOURCE_DIR}/shell/*.rc" "${CMAKE_SOURCE_DIR}/strings/*.rc" "${CMAKE_SOURCE_DIR}/images/*.rc"
+  "${CMAKE_SOURCE_DIR}/dialogs/*.rc" "${CMAKE_SOURCE_DIR}/dialogs/*.h"
   "${CMAKE_SOURCE_DIR}/include/*.h")
 file(GLOB image_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/images/*.txt")
 foreach(source IN LISTS image_sources)
