@@ -33,7 +33,7 @@ TEST_P(ModuleCatalogue, ServesTheFrameworksStandardTexts) {
     EXPECT_EQ(pe::load_string(image(), IDS_FRAMEWORK_NO_ERROR_MESSAGE), u"No error message is available.");
     EXPECT_EQ(pe::load_string(image(), IDS_FRAMEWORK_HELP_FAILED), u"Failed to launch help.");
     // The framework's entry prompts are the catalogue's own: each equals its
-    // twin among 961-965 once those are stored.
+    // twin among 961-965, word for word.
     const std::pair<std::uint16_t, std::uint16_t> twins[] = {
         {IDS_FRAMEWORK_ENTER_INTEGER, 963}, {IDS_FRAMEWORK_ENTER_NUMBER, 961},
         {IDS_FRAMEWORK_ENTER_INTEGER_RANGE, 964}, {IDS_FRAMEWORK_ENTER_NUMBER_RANGE, 962},
@@ -41,7 +41,9 @@ TEST_P(ModuleCatalogue, ServesTheFrameworksStandardTexts) {
     for (auto [framework_id, prompt_id] : twins) {
         auto framework_text = pe::load_string(image(), framework_id);
         ASSERT_TRUE(framework_text.has_value()) << framework_id;
-        if (auto prompt = pe::load_string(image(), prompt_id)) EXPECT_EQ(*prompt, *framework_text) << prompt_id;
+        auto prompt = pe::load_string(image(), prompt_id);
+        ASSERT_TRUE(prompt.has_value()) << prompt_id;
+        EXPECT_EQ(*prompt, *framework_text) << prompt_id;
     }
 }
 

@@ -1,1 +1,0 @@
-// Keeps the portable host library non-empty before its first rule lands.
