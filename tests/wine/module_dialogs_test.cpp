@@ -2,10 +2,12 @@
 // order, Enter in fields, list selection and the manual "Sort" box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "dialog_ids.h"
+#include "grid_class.h"
 #include "module_under_test.h"
 
 namespace torvik::wine {
@@ -32,14 +34,43 @@ int control_id(HWND h) { return static_cast<std::int16_t>(GetDlgCtrlID(h)); }
 LONG_PTR style_of(HWND h) { return GetWindowLongPtrW(h, GWL_STYLE); }
 bool is_picture_button(HWND h) { return (style_of(h) & BS_TYPEMASK) == BS_OWNERDRAW && GetWindowLongPtrW(h, GWL_ID) != 0; }
 
+bool wants_enter(HWND field) {
+    MSG msg{field, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    LRESULT code = SendMessageW(field, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg));
+    return (code & DLGC_WANTALLKEYS) != 0;
+}
+
 const int kDataInput[] = {IDD_MULTIPLE_REGRESSION, IDD_COMPARISON_OF_REGRESSION_LINES, IDD_CALIBRATION_MODELS,
                           IDD_NONLINEAR_REGRESSION, IDD_LOGISTIC_REGRESSION, IDD_GENERAL_LINEAR_MODELS};
 
-TEST(DataInputDialogs, AreCreatedAndTabThroughTheirTabStopsInTemplateOrder) {
+BOOL CALLBACK collect_dialog(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ids) {
+    if (IS_INTRESOURCE(name)) reinterpret_cast<std::vector<int>*>(ids)->push_back(static_cast<int>(reinterpret_cast<UINT_PTR>(name)));
+    return TRUE;
+}
+
+std::vector<int> dialog_ids(HMODULE module) {
+    std::vector<int> ids;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(5), collect_dialog, reinterpret_cast<LONG_PTR>(&ids));
+    return ids;
+}
+
+// The tab stops in the order the Tab key visits them from the first one.
+std::vector<int> tab_order(HWND dialog, HWND first) {
+    std::vector<int> visited;
+    HWND at = first;
+    do {
+        visited.push_back(control_id(at));
+        at = GetNextDlgTabItem(dialog, at, FALSE);
+    } while (at && at != first && visited.size() < 200);
+    return visited;
+}
+
+TEST(Dialogs, EveryTemplateIsCreatedAndTabsThroughItsTabStopsInTemplateOrder) {
     LoadedModule m;
-    std::vector<int> all(std::begin(kDataInput), std::end(kDataInput));
-    all.push_back(IDD_TRANSFORM_DATA);
-    for (int id : all) {
+    ASSERT_TRUE(host::register_grid_class());
+    std::vector<int> ids = dialog_ids(m.get());
+    EXPECT_GE(ids.size(), 19u);
+    for (int id : ids) {
         SCOPED_TRACE("dialog " + std::to_string(id));
         Dialog d(m.get(), id);
         ASSERT_NE(d.get(), nullptr) << "CreateDialogParamW failed with error " << GetLastError();
@@ -47,24 +78,65 @@ TEST(DataInputDialogs, AreCreatedAndTabThroughTheirTabStopsInTemplateOrder) {
         for (HWND c = GetWindow(d.get(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
             if (style_of(c) & WS_TABSTOP) stops.push_back(control_id(c));
         ASSERT_FALSE(stops.empty());
-        std::vector<int> visited;
-        HWND first = GetDlgItem(d.get(), stops.front());
-        HWND at = first;
-        do {
-            EXPECT_FALSE(is_picture_button(at)) << "Tab reached picture button " << control_id(at);
-            visited.push_back(control_id(at));
-            at = GetNextDlgTabItem(d.get(), at, FALSE);
-        } while (at && at != first && visited.size() <= stops.size());
+        std::vector<int> visited = tab_order(d.get(), GetDlgItem(d.get(), stops.front()));
         EXPECT_EQ(visited, stops);
-        if (id != IDD_TRANSFORM_DATA) EXPECT_EQ(stops.front(), IDC_VARIABLE_LIST);
-        if (id == IDD_LOGISTIC_REGRESSION) EXPECT_EQ(stops.back(), IDC_OTHER_FACTORS) << "after Help";
+        for (int c : visited) EXPECT_FALSE(is_picture_button(d.item(c))) << "Tab reached picture button " << c;
+        if (std::find(std::begin(kDataInput), std::end(kDataInput), id) != std::end(kDataInput))
+            EXPECT_EQ(stops.front(), IDC_VARIABLE_LIST);
     }
 }
 
-bool wants_enter(HWND field) {
-    MSG msg{field, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
-    LRESULT code = SendMessageW(field, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg));
-    return (code & DLGC_WANTALLKEYS) != 0;
+TEST(Dialogs, TabOrdersThatDifferFromWhatIsShown) {
+    LoadedModule m;
+    struct Case {
+        int dialog;
+        std::vector<int> run;  // consecutive tab stops
+    };
+    const Case cases[] = {
+        {IDD_LOGISTIC_REGRESSION, {IDHELP, IDC_OTHER_FACTORS}},
+        {IDD_NONLINEAR_REGRESSION_OPTIONS, {IDC_FIELD_4, IDC_FIELD_8, IDC_RADIO_1, IDC_FIELD_5, IDC_FIELD_6, IDC_FIELD_7}},
+        {IDD_GLM_OPTIONS, {IDC_RADIO_1, IDC_RADIO_2, IDC_DISPLAY_CHOICE}},
+        {IDD_RIDGE_REGRESSION_OPTIONS, {IDC_FIELD_4, IDC_FIELD_1}},
+    };
+    for (const Case& c : cases) {
+        Dialog d(m.get(), c.dialog);
+        ASSERT_NE(d.get(), nullptr);
+        std::vector<int> order = tab_order(d.get(), d.item(c.run.front()));
+        order.resize(std::min(order.size(), c.run.size()));
+        EXPECT_EQ(order, c.run) << "dialog " << c.dialog;
+    }
+    Dialog ridge(m.get(), IDD_RIDGE_REGRESSION_OPTIONS);
+    EXPECT_EQ(control_id(GetNextDlgTabItem(ridge.get(), nullptr, FALSE)), IDC_FIELD_4) << "the first tab stop of 773";
+}
+
+TEST(Dialogs, HypothesisMatrixNeedsTheGridClass) {
+    LoadedModule m;
+    UnregisterClassW(host::kGridClass, GetModuleHandleW(nullptr));
+    {
+        Dialog without(m.get(), IDD_HYPOTHESIS_MATRIX);
+        EXPECT_EQ(without.get(), nullptr) << "created although the grid class is not registered";
+    }
+    ASSERT_TRUE(host::register_grid_class());
+    Dialog with(m.get(), IDD_HYPOTHESIS_MATRIX);
+    ASSERT_NE(with.get(), nullptr);
+    wchar_t cls[32] = {};
+    GetClassNameW(with.item(IDC_GRID), cls, 32);
+    EXPECT_EQ(_wcsicmp(cls, host::kGridClass), 0);
+}
+
+TEST(Dialogs, DefaultButtonsOfTheModelSpecifications) {
+    LoadedModule m;
+    Dialog full(m.get(), IDD_GLM_MODEL_SPECIFICATION);
+    LRESULT def = SendMessageW(full.get(), DM_GETDEFID, 0, 0);
+    EXPECT_EQ(HIWORD(def), DC_HASDEFID);
+    EXPECT_EQ(LOWORD(def), IDC_ENTER);
+    EXPECT_TRUE(wants_enter(full.item(IDC_TOP_FIELD))) << "Enter in the effects field starts a new line";
+    EXPECT_FALSE(wants_enter(full.item(IDC_VARIABLE_LIST)));
+
+    Dialog short_form(m.get(), IDD_GLM_MODEL_SPECIFICATION_SHORT);
+    for (HWND c = GetWindow(short_form.get(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        EXPECT_NE(SendMessageW(c, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, DLGC_DEFPUSHBUTTON) << "no default button in 787";
+    EXPECT_TRUE(wants_enter(short_form.item(IDC_FIELD_1))) << "Enter in 787's field starts a new line";
 }
 
 TEST(DataInputDialogs, EnterStartsANewLineOnlyInMultiLineFields) {
