@@ -78,6 +78,13 @@ torvik_add_module(TORVIK "${TORVIK_OUT_DIR}" ${module_sources})
 target_include_directories(TORVIK PRIVATE "${TORVIK_IMAGE_DIR}")
 target_include_directories(TORVIK PRIVATE "${CMAKE_SOURCE_DIR}/framework")
 
+# The same resources in a DLL without code or entry point, the baseline the
+# benchmarks measure the module against (TORVIK-resources.dll beside it).
+torvik_add_module(TORVIK_resources "${TORVIK_OUT_DIR}" "${CMAKE_SOURCE_DIR}/shell/torvik.rc")
+set_target_properties(TORVIK_resources PROPERTIES OUTPUT_NAME TORVIK-resources)
+target_include_directories(TORVIK_resources PRIVATE "${TORVIK_IMAGE_DIR}")
+target_link_options(TORVIK_resources PRIVATE -nostdlib -nostartfiles -Wl,--entry,0)
+
 # The probe build of the twin: the same sources with the probe points compiled
 # in, plus the probe unit. It lands beside the twin as TORVIK-probe.dll.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")

@@ -13,9 +13,6 @@
 
 namespace torvik::wine {
 
-// Given as --strings=PATH (see wine_main.cpp).
-const std::wstring& expected_strings_path();
-
 namespace {
 
 int hex_digit(int c) {

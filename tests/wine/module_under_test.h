@@ -1,5 +1,5 @@
-// The modules the Wine tests load, named on the command line:
-// --module=PATH (the product twin) and --probe=PATH (its probe build).
+// The modules and listings the Wine tests read, named on the command line
+// (see wine_main.cpp).
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,8 @@ namespace torvik::wine {
 
 const std::wstring& module_path();
 const std::wstring& probe_path();
+const std::wstring& expected_strings_path();    // empty when not given
+const std::wstring& expected_resources_path();  // empty when not given
 
 // Loads a module for one test and frees it afterwards.
 class LoadedModule {

@@ -1,35 +1,45 @@
-// Runs the Wine suites: wmain takes --module=PATH, --probe=PATH and
-// --strings=PATH (the reader's listing of the twin's texts) after GoogleTest's
-// own flags.
+// Runs the Wine suites. After GoogleTest's own flags, wmain takes the paths
+// the suites read, as Wine sees them (Z:\...):
+//   --module=PATH     the product twin            (required)
+//   --probe=PATH      its probe build             (required)
+//   --strings=PATH    the reader's listing of the twin's texts
+//   --resources=PATH  the reader's listing of the twin's resources
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cwchar>
 
 #include "module_under_test.h"
 
 namespace torvik::wine {
 namespace {
-std::wstring g_module_path;
-std::wstring g_probe_path;
-std::wstring g_strings_path;
+
+struct PathFlag {
+    const wchar_t* prefix;
+    bool required;
+    std::wstring value;
+};
+PathFlag g_flags[] = {
+    {L"--module=", true, {}}, {L"--probe=", true, {}}, {L"--strings=", false, {}}, {L"--resources=", false, {}}};
+
 }  // namespace
-const std::wstring& module_path() { return g_module_path; }
-const std::wstring& probe_path() { return g_probe_path; }
-const std::wstring& expected_strings_path() { return g_strings_path; }
+const std::wstring& module_path() { return g_flags[0].value; }
+const std::wstring& probe_path() { return g_flags[1].value; }
+const std::wstring& expected_strings_path() { return g_flags[2].value; }
+const std::wstring& expected_resources_path() { return g_flags[3].value; }
 }  // namespace torvik::wine
 
 int wmain(int argc, wchar_t** argv) {
     testing::InitGoogleTest(&argc, argv);
-    const std::wstring module_flag = L"--module=", probe_flag = L"--probe=", strings_flag = L"--strings=";
     for (int i = 1; i < argc; ++i) {
         std::wstring a = argv[i];
-        if (a.rfind(module_flag, 0) == 0) torvik::wine::g_module_path = a.substr(module_flag.size());
-        if (a.rfind(probe_flag, 0) == 0) torvik::wine::g_probe_path = a.substr(probe_flag.size());
-        if (a.rfind(strings_flag, 0) == 0) torvik::wine::g_strings_path = a.substr(strings_flag.size());
+        for (auto& flag : torvik::wine::g_flags)
+            if (a.rfind(flag.prefix, 0) == 0) flag.value = a.substr(std::wcslen(flag.prefix));
     }
-    if (torvik::wine::g_module_path.empty() || torvik::wine::g_probe_path.empty()) {
-        std::fprintf(stderr, "usage: torvik_wine_tests --module=PATH --probe=PATH [--strings=PATH] [gtest flags]\n");
-        return 2;
-    }
+    for (const auto& flag : torvik::wine::g_flags)
+        if (flag.required && flag.value.empty()) {
+            std::fprintf(stderr, "usage: torvik_wine_tests --module=PATH --probe=PATH [--strings=PATH] [--resources=PATH] [gtest flags]\n");
+            return 2;
+        }
     return RUN_ALL_TESTS();
 }

@@ -36,6 +36,7 @@ Commands:
   version FILE         the version record
   exports FILE         the export directory
   headers FILE         format, machine, DllCharacteristics, sections, imports
+  resources FILE       every resource: type, name, language, size in bytes
   check FILE...        the catalogue rules; lists every broken rule, exit 1
   families             the families of the identifier plan
 
@@ -342,6 +343,22 @@ int cmd_headers(const Args& a) {
     return 0;
 }
 
+int cmd_resources(const Args& a) {
+    pe::PeImage img = pe::PeImage::load_file(only_file(a));
+    Json arr = Json::array();
+    std::string text;
+    for (const pe::ResourceLeaf& r : img.resources()) {
+        text += r.type.to_string() + " " + r.name.to_string() + " " + std::to_string(r.language) + " " + std::to_string(r.size) + "\n";
+        arr.push(Json::object()
+                     .set("type", key_json(r.type))
+                     .set("name", key_json(r.name))
+                     .set("language", static_cast<unsigned>(r.language))
+                     .set("bytes", static_cast<unsigned>(r.size)));
+    }
+    emit(a, arr, text);
+    return 0;
+}
+
 int cmd_check(const Args& a) {
     if (a.positional.empty()) throw UsageError("check needs at least one FILE");
     int status = 0;
@@ -394,6 +411,7 @@ int main(int argc, char** argv) {
         if (a.command == "exports") return cmd_exports(a);
         if (a.command == "headers") return cmd_headers(a);
         if (a.command == "check") return cmd_check(a);
+        if (a.command == "resources") return cmd_resources(a);
         if (a.command == "families") return cmd_families(a);
         throw UsageError("unknown command \"" + a.command + "\"");
     } catch (const UsageError& e) {
