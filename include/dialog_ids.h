@@ -26,6 +26,36 @@
 #define IDD_GLM_MODEL_SPECIFICATION        803
 #define IDD_HYPOTHESIS_MATRIX              800
 
+/* Options of the table and report panes, and Save Results Options. */
+#define IDD_CONFIDENCE_INTERVALS_OPTIONS    115
+#define IDD_CONFIDENCE_INTERVAL_OPTIONS     792 /* with the type of interval */
+#define IDD_MODEL_COEFFICIENTS_OPTIONS      802
+#define IDD_HYPOTHESIS_TESTS_OPTIONS        791
+#define IDD_FORECASTS_OPTIONS               250
+#define IDD_PREDICTIONS_CUTOFF_OPTIONS      596 /* "Predictions Options": from, to, by */
+#define IDD_PREDICTIONS_AT_OPTIONS          793 /* "Predictions Options": Y or X at ten values */
+#define IDD_REPORTS_OPTIONS                 256
+#define IDD_REPORTS_OPTIONS_SHORT           779 /* the first three items of 256 */
+#define IDD_BEST_ADJUSTED_R_SQUARED_OPTIONS 771
+#define IDD_GOODNESS_OF_FIT_OPTIONS         784
+#define IDD_MULTIPLE_COMPARISONS_OPTIONS    796
+#define IDD_SAVE_RESULTS_OPTIONS            312
+
+/* Options of the plot panes, and Hold At Options. */
+#define IDD_RESIDUAL_PLOTS_OPTIONS          797
+#define IDD_RESIDUAL_PLOT_OPTIONS           251 /* "Residual Plot Options": which residuals */
+#define IDD_RESIDUAL_PLOT_VERSUS_OPTIONS    258 /* the same caption: against what */
+#define IDD_RESIDUAL_PLOT_AND_VERSUS_OPTIONS 259 /* the same caption: both */
+#define IDD_HISTOGRAM_OPTIONS               283
+#define IDD_INTERACTION_PLOT_OPTIONS        311
+#define IDD_MEANS_PLOT_OPTIONS              798
+#define IDD_HOLD_AT_OPTIONS                 799 /* behind "Hold..." of 798 */
+#define IDD_FITTED_MODEL_FACTORS_OPTIONS    601 /* "Plot of Fitted Model Options": the factor table */
+#define IDD_FITTED_MODEL_LIMITS_OPTIONS     790 /* the same caption: limits and prediction */
+#define IDD_RESPONSE_PLOT_OPTIONS           602
+#define IDD_MSE_PLOT_OPTIONS                772
+#define IDD_RIDGE_TRACE_OPTIONS             780
+
 /* Controls with one role wherever they occur. */
 #ifndef IDOK
 #define IDOK     1

@@ -13,6 +13,7 @@
 #include "dialog_ids.h"
 #include "dialog_kinds.h"
 #include "dialog_tables.h"
+#include "string_table.h"
 
 namespace torvik::test {
 namespace {
@@ -48,7 +49,8 @@ protected:
 
 TEST_P(ModuleDialogs, TemplatesHoldTheirControlsInOrder) {
     std::vector<ExpectedDialog> all = data_input_dialogs();
-    for (const ExpectedDialog& d : analysis_options_dialogs()) all.push_back(d);
+    for (const auto* family : {&analysis_options_dialogs(), &table_options_dialogs(), &plot_options_dialogs()})
+        all.insert(all.end(), family->begin(), family->end());
     for (const ExpectedDialog& want : all) {
         SCOPED_TRACE("dialog " + std::to_string(want.id));
         auto d = dialog(want.id);
@@ -181,25 +183,44 @@ TEST_P(ModuleDialogs, FixedRoleIdentifiersKeepTheirKindAndCaption) {
         int id;
         std::vector<Kind> kinds;
         std::vector<std::string> captions;
+        std::set<int> dialogs;  // the dialogs that have it; empty: all
     };
+    const std::set<int> data_input = {243, 768, 774, 775, 778, 788};
+    std::set<int> with_803 = data_input, with_314_803 = data_input;
+    with_803.insert(803);
+    with_314_803.insert({314, 803});
+    std::set<int> all_but_314;
+    for (const auto& [id, d] : all_dialogs(image()))
+        if (id != IDD_TRANSFORM_DATA) all_but_314.insert(id);
     const Role roles[] = {
-        {IDOK, {K::DefaultButton, K::PushButton}, {"OK"}}, {IDCANCEL, {K::PushButton}, {"Cancel"}},
-        {IDHELP, {K::PushButton}, {"Help"}}, {IDC_VARIABLE_LIST, {K::VariableList, K::SortedList}, {""}},
-        {IDC_SORT, {K::ManualCheckBox}, {"Sort"}}, {IDC_TOP_FIELD, {K::Field, K::FieldWantReturn, K::MultilineField}, {""}},
-        {IDC_SELECT, {K::Field}, {""}}, {IDC_TRANSFORM, {K::PushButton}, {"&Transform..."}},
-        {IDC_PICTURE_2, {K::PictureButton}, {"RARROW", "STAR"}}, {IDC_PICTURE_3, {K::PictureButton}, {"RARROW", "PAREN("}},
-        {IDC_PICTURE_4, {K::PictureButton}, {"RARROW", "PAREN)"}}, {IDC_FIRST_LIST, {K::ChoiceList, K::SortedList}, {""}},
-        {IDC_DELETE, {K::PushButton}, {"Delete"}}, {IDC_SECOND_LIST, {K::SortedList, K::ChoiceList}, {""}},
+        {IDOK, {K::DefaultButton, K::PushButton}, {"OK"}, {}}, {IDCANCEL, {K::PushButton}, {"Cancel"}, {}},
+        {IDHELP, {K::PushButton}, {"Help"}, all_but_314}, {IDC_VARIABLE_LIST, {K::VariableList, K::SortedList}, {""}, with_803},
+        {IDC_SORT, {K::ManualCheckBox}, {"Sort"}, data_input},
+        {IDC_TOP_FIELD, {K::Field, K::FieldWantReturn, K::MultilineField}, {""}, with_803},
+        {IDC_SELECT, {K::Field}, {""}, data_input}, {IDC_TRANSFORM, {K::PushButton}, {"&Transform..."}, data_input},
+        {IDC_PICTURE_2, {K::PictureButton}, {"RARROW", "STAR"}, with_803},
+        {IDC_PICTURE_3, {K::PictureButton}, {"RARROW", "PAREN("}, with_803},
+        {IDC_PICTURE_4, {K::PictureButton}, {"RARROW", "PAREN)"}, with_803},
+        {IDC_FIRST_LIST, {K::ChoiceList, K::SortedList}, {""}, {258, 259, 311, 767, 795, 796, 797, 798}},
+        {IDC_DELETE, {K::PushButton}, {"Delete"}, with_314_803}, {IDC_SECOND_LIST, {K::SortedList, K::ChoiceList}, {""}, {767, 795}},
     };
+    std::map<int, std::set<int>> found;  // role identifier to the dialogs that have it
     for (const auto& [id, d] : all_dialogs(image()))
         for (const pe::DialogItem& item : d.items)
             for (const Role& role : roles) {
                 if (item.id != stored_id(role.id)) continue;
+                found[role.id].insert(id);
                 auto kind = kind_of(item);
                 EXPECT_TRUE(kind && std::count(role.kinds.begin(), role.kinds.end(), *kind)) << "dialog " << id << " control " << role.id;
                 EXPECT_TRUE(std::count(role.captions.begin(), role.captions.end(), caption_of(item)))
                     << "dialog " << id << " control " << role.id << " \"" << caption_of(item) << "\"";
             }
+    for (const Role& role : roles) {
+        std::set<int> want = role.dialogs;
+        if (want.empty())
+            for (const auto& [id, d] : all_dialogs(image())) want.insert(id);
+        EXPECT_EQ(found[role.id], want) << "the dialogs with control " << role.id;
+    }
 }
 
 TEST_P(ModuleDialogs, ControlsDrawFromTheSeriesInOrder) {
@@ -229,6 +250,28 @@ TEST_P(ModuleDialogs, ControlsDrawFromTheSeriesInOrder) {
         for (const pe::DialogItem& item : d.items)
             if (kind_of(item) == Kind::CheckBox) checks.insert(item.id);
         EXPECT_EQ(checks, std::set<int>(std::begin(kCheckBoxSeries), std::begin(kCheckBoxSeries) + checks.size()));
+        EXPECT_TRUE(std::set<std::size_t>({0, 1, 2, 3, 7, 14, 16}).count(checks.size())) << checks.size() << " check boxes";
+        // Fields and addressed labels use the first n of theirs, in any
+        // reading order. Hypothesis Tests Options alone skips members: its
+        // alpha field and label keep the numbers 145 and 374.
+        auto members = [items = &d.items](const int* first, const int* last, auto is_kind) {
+            std::set<int> used;
+            for (const pe::DialogItem& item : *items)
+                if (is_kind(item) && std::find(first, last, item.id) != last) used.insert(item.id);
+            return used;
+        };
+        std::set<int> fields = members(std::begin(kFieldSeries), std::end(kFieldSeries),
+                                       [](const pe::DialogItem& i) { return i.window_class.id == pe::kAtomEdit; });
+        std::set<int> labels = members(std::begin(kLabelSeries), std::end(kLabelSeries), [](const pe::DialogItem& i) {
+            return kind_of(i) == Kind::Label || kind_of(i) == Kind::GroupBox;
+        });
+        if (id == IDD_HYPOTHESIS_TESTS_OPTIONS) {
+            EXPECT_EQ(fields, (std::set<int>{IDC_FIELD_1, IDC_FIELD_2, IDC_FIELD_5}));
+            EXPECT_EQ(labels, (std::set<int>{IDC_LABEL_1, IDC_LABEL_2, IDC_LABEL_5, IDC_LABEL_6}));
+            continue;
+        }
+        EXPECT_EQ(fields, std::set<int>(std::begin(kFieldSeries), std::begin(kFieldSeries) + fields.size()));
+        EXPECT_EQ(labels, std::set<int>(std::begin(kLabelSeries), std::begin(kLabelSeries) + labels.size()));
     }
 }
 
@@ -277,6 +320,75 @@ TEST_P(ModuleDialogs, StandardButtonsFormAColumnOrARow) {
             EXPECT_TRUE(after_cancel >= 17 && after_cancel <= 20) << "Help";
         }
     }
+}
+
+TEST_P(ModuleDialogs, AcrossAllTemplatesThePlanAddsUp) {
+    auto dialogs = all_dialogs(image());
+    int shown = 0, hidden = 0, pictures = 0, columns = 0, rows = 0;
+    std::set<int> ok_is_default, empty_check_boxes, empty_labels;
+    for (const auto& [id, d] : dialogs) {
+        SCOPED_TRACE("dialog " + std::to_string(id));
+        (d.style == kFrameShown ? shown : hidden) += 1;
+        const pe::DialogItem *ok = nullptr, *cancel = nullptr;
+        for (const pe::DialogItem& item : d.items) {
+            auto kind = kind_of(item);
+            pictures += kind == Kind::PictureButton;
+            if (item.id == IDOK) ok = &item;
+            if (item.id == IDCANCEL) cancel = &item;
+            if (item.id == IDOK && kind == Kind::DefaultButton) ok_is_default.insert(id);
+            if (kind == Kind::CheckBox && caption_of(item).empty()) empty_check_boxes.insert(id);
+            if (kind == Kind::Label && caption_of(item).empty()) empty_labels.insert(id);
+            for (int never : {179, 180, 582}) EXPECT_NE(item.id, never);
+        }
+        ASSERT_TRUE(ok && cancel);
+        // Cancel beside OK in a row, or under it in a column.
+        if (cancel->y == ok->y) ++rows;
+        else if (cancel->x == ok->x && cancel->y > ok->y) ++columns;
+    }
+    EXPECT_EQ(dialogs.size(), 45u);
+    EXPECT_EQ(shown, 25);
+    EXPECT_EQ(hidden, 20);
+    EXPECT_EQ(pictures, 31);
+    EXPECT_EQ(columns, 34);
+    EXPECT_EQ(rows, 11);
+    EXPECT_EQ(ok_is_default.size(), 43u);
+    EXPECT_FALSE(ok_is_default.count(IDD_GLM_MODEL_SPECIFICATION_SHORT) || ok_is_default.count(IDD_GLM_MODEL_SPECIFICATION));
+    // The host writes these captions; everywhere else the template gives them.
+    EXPECT_EQ(empty_check_boxes, (std::set<int>{IDD_SAVE_RESULTS_OPTIONS, IDD_FITTED_MODEL_FACTORS_OPTIONS}));
+    EXPECT_EQ(empty_labels, (std::set<int>{IDD_INITIAL_PARAMETER_ESTIMATES, IDD_HOLD_AT_OPTIONS}));
+}
+
+TEST_P(ModuleDialogs, PaneOptionsCaptionsRepeatTheirPaneTitles) {
+    struct Case {
+        int dialog;
+        std::vector<int> titles;
+    };
+    const std::vector<int> predictions = {2431, 2447, 2734, 2815}, reports = {2719, 2781, 2799}, residual_plot = {2302},
+                           fitted_model = {2738, 2753, 2784, 2818};
+    const Case cases[] = {
+        {IDD_CONFIDENCE_INTERVALS_OPTIONS, {2732, 2749, 2813}}, {IDD_MODEL_COEFFICIENTS_OPTIONS, {2716}},
+        {IDD_HYPOTHESIS_TESTS_OPTIONS, {2733}}, {IDD_FORECASTS_OPTIONS, {2750}},
+        {IDD_PREDICTIONS_CUTOFF_OPTIONS, predictions}, {IDD_PREDICTIONS_AT_OPTIONS, predictions},
+        {IDD_REPORTS_OPTIONS, reports}, {IDD_REPORTS_OPTIONS_SHORT, reports},
+        {IDD_BEST_ADJUSTED_R_SQUARED_OPTIONS, {2764}}, {IDD_GOODNESS_OF_FIT_OPTIONS, {2812}},
+        {IDD_RESIDUAL_PLOTS_OPTIONS, {2324, 2372, 2728, 2740, 2755, 2788, 2803, 2824}},
+        {IDD_RESIDUAL_PLOT_OPTIONS, residual_plot}, {IDD_RESIDUAL_PLOT_VERSUS_OPTIONS, residual_plot},
+        {IDD_RESIDUAL_PLOT_AND_VERSUS_OPTIONS, residual_plot}, {IDD_INTERACTION_PLOT_OPTIONS, {2724}},
+        {IDD_MEANS_PLOT_OPTIONS, {2723}}, {IDD_FITTED_MODEL_FACTORS_OPTIONS, fitted_model},
+        {IDD_FITTED_MODEL_LIMITS_OPTIONS, fitted_model}, {IDD_MSE_PLOT_OPTIONS, {2768}}, {IDD_RIDGE_TRACE_OPTIONS, {2800}},
+    };
+    for (const Case& c : cases) {
+        auto d = dialog(c.dialog);
+        ASSERT_TRUE(d.has_value()) << c.dialog;
+        for (int title : c.titles) {
+            auto text = pe::load_string(image(), static_cast<std::uint16_t>(title), 1033);
+            ASSERT_TRUE(text.has_value()) << title;
+            EXPECT_EQ(d->title, *text + u" Options") << "dialog " << c.dialog << " and pane title " << title;
+        }
+    }
+    // The Best Cp pane has no template; its caption is a text of the catalogue.
+    EXPECT_EQ(pe::load_string(image(), 5006, 1033), std::u16string(u"Best Cp Options"));
+    for (const auto& [id, d] : all_dialogs(image())) EXPECT_NE(d.title, u"Best Cp Options") << id;
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBuilds, ModuleDialogs, testing::ValuesIn(kBuiltModules), arch_name);
