@@ -114,6 +114,8 @@ set(TORVIK_WINE /usr/lib/wine/wine64 CACHE FILEPATH "64-bit Wine loader")
 set(gallery_shots "${CMAKE_BINARY_DIR}/gallery-shots")
 string(REPLACE "/" "\\" gallery_module "Z:${TORVIK_MODULE_X86_64}")
 string(REPLACE "/" "\\" gallery_out "Z:${gallery_shots}")
+set(gallery_road "${CMAKE_BINARY_DIR}/gallery-road")
+string(REPLACE "/" "\\" gallery_road_out "Z:${gallery_road}")
 add_custom_target(gallery ALL
   COMMAND torvik-inspect bitmaps "${TORVIK_MODULE_I686}" --png "${TORVIK_GALLERY}/bitmaps" --scale 8
   COMMAND ${CMAKE_COMMAND} -E rm -rf "${gallery_shots}"
@@ -122,7 +124,13 @@ add_custom_target(gallery ALL
           "WINEDLLOVERRIDES=mscoree,mshtml=" "${CMAKE_SOURCE_DIR}/host/win32/run_gallery.sh"
           "${TORVIK_WINE}" "${CMAKE_BINARY_DIR}/host-programs/torvik_gallery.exe"
           "--module=${gallery_module}" "--out=${gallery_out}"
-  COMMAND torvik-gallery-pages "${gallery_shots}" "${TORVIK_GALLERY}/bitmaps" "${TORVIK_GALLERY}"
+  COMMAND ${CMAKE_COMMAND} -E rm -rf "${gallery_road}"
+  COMMAND ${CMAKE_COMMAND} -E make_directory "${gallery_road}"
+  COMMAND ${CMAKE_COMMAND} -E env "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-gallery" WINEDEBUG=-all
+          "WINEDLLOVERRIDES=mscoree,mshtml=" "${CMAKE_SOURCE_DIR}/host/win32/run_gallery.sh"
+          "${TORVIK_WINE}" "${CMAKE_BINARY_DIR}/host-programs/torvik_demo.exe"
+          "--module=${gallery_module}" "--out=${gallery_road_out}" --screenshots
+  COMMAND torvik-gallery-pages "${gallery_shots}" "${TORVIK_GALLERY}/bitmaps" "${TORVIK_GALLERY}" "${gallery_road}"
   COMMENT "Building the gallery in ${TORVIK_GALLERY}"
   VERBATIM)
 add_dependencies(gallery catalogue_check host_programs torvik-gallery-pages)

@@ -12,6 +12,7 @@
 #include "dialog_filling.h"
 #include "grid_class.h"
 #include "picture_button.h"
+#include "screen_capture.h"
 
 namespace {
 
@@ -24,54 +25,6 @@ INT_PTR CALLBACK gallery_dialog(HWND hwnd, UINT msg, WPARAM, LPARAM lp) {
         }
         default: return FALSE;
     }
-}
-
-void pump_for(DWORD ms) {
-    ULONGLONG end = GetTickCount64() + ms;
-    MSG msg;
-    while (GetTickCount64() < end) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
-}
-
-bool write_bmp(const std::wstring& path, HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP shot = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, shot);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = w;
-    info.biHeight = h;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
-    std::vector<BYTE> pixels(stride * static_cast<DWORD>(h));
-    GetDIBits(memory, shot, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(shot);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4d42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    info.biSizeImage = static_cast<DWORD>(pixels.size());
-    FILE* f = _wfopen(path.c_str(), L"wb");
-    if (!f) return false;
-    bool ok = fwrite(&file, sizeof file, 1, f) == 1 && fwrite(&info, sizeof info, 1, f) == 1 &&
-              fwrite(pixels.data(), 1, pixels.size(), f) == pixels.size();
-    return fclose(f) == 0 && ok;
 }
 
 BOOL CALLBACK collect_dialog(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ids) {
@@ -117,17 +70,17 @@ int wmain(int argc, wchar_t** argv) {
         torvik::host::fill_plausibly(dialog, module);
         SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
         torvik::host::show_picture_states(dialog);
-        pump_for(300);
+        torvik::host::pump_messages_for(300);
         wchar_t caption[128] = {};
         GetWindowTextW(dialog, caption, 128);
         std::wstring file = std::to_wstring(id) + L".bmp";
-        if (!write_bmp(out + L"\\" + file, dialog)) {
+        if (!torvik::host::capture_window_to_bmp(dialog, out + L"\\" + file)) {
             std::fprintf(stderr, "torvik_gallery: dialog %d could not be captured\n", id);
             ++failures;
         }
         std::fprintf(manifest, "%d\t%ls\t%ls\n", id, caption, file.c_str());
         DestroyWindow(dialog);
-        pump_for(50);
+        torvik::host::pump_messages_for(50);
     }
     fclose(manifest);
     FreeLibrary(module);
