@@ -373,7 +373,10 @@ int cmd_check(const Args& a) {
             vj.push(Json::object().set("id", static_cast<unsigned>(v.id)).set("rule", v.rule).set("detail", v.detail).set("text", v.text));
         }
         if (!violations.empty()) status = 1;
-        else if (!a.json) std::cout << file << ": " << count << (count == 1 ? " text keeps" : " texts keep") << " the catalogue rules\n";
+        else if (!a.json) {
+            std::cout << file << ": " << count << (count == 1 ? " text keeps" : " texts keep") << " the catalogue rules\n";
+            std::cout << file << ": " << pe::catalogue_figures(img).to_string() << "\n";
+        }
         arr.push(Json::object().set("file", file).set("texts", static_cast<unsigned>(count)).set("violations", vj));
     }
     if (a.json) std::cout << arr.dump() << "\n";

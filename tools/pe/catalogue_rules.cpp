@@ -102,4 +102,51 @@ std::vector<Violation> check_catalogue(const PeImage& image) {
     return out;
 }
 
+CatalogueFigures catalogue_figures(const PeImage& image) {
+    CatalogueFigures f;
+    for (const CatalogueText& t : all_strings(image)) {
+        const plan::Family* family = plan::family_of(t.id);
+        if (family && family->first == IDS_FRAMEWORK_FIRST) {
+            ++f.standard_texts;
+            continue;
+        }
+        ++f.own_texts;
+        bool s = false, d = false;
+        for (std::size_t i = 0; i + 1 < t.text.size(); ++i) {
+            if (t.text[i] != u'%') continue;
+            s = s || t.text[i + 1] == u's';
+            d = d || t.text[i + 1] == u'd';
+            ++i;  // "%%" and a conversion are both two units
+        }
+        PlaceholderScan scan = scan_placeholders(t.text);
+        f.with_s += s;
+        f.with_d += d;
+        f.with_both += s && d;
+        f.printf_style += s || d;
+        f.printf_and_percent += (s || d) && scan.double_percent > 0;
+        f.percent_only += !(s || d) && scan.double_percent > 0;
+        f.single_percent += !(s || d) && !scan.lone_percents.empty();
+        if (!t.text.empty()) {
+            f.leading_space += t.text.front() == u' ';
+            f.trailing_space += t.text.back() == u' ';
+        }
+        if (t.text.size() > f.longest) {
+            f.longest = t.text.size();
+            f.longest_id = t.id;
+        }
+    }
+    return f;
+}
+
+std::string CatalogueFigures::to_string() const {
+    return std::to_string(own_texts) + " own texts (and " + std::to_string(standard_texts) + " standard), " +
+           std::to_string(printf_style) + " printf-style (" + std::to_string(with_s) + " %s, " +
+           std::to_string(with_d) + " %d, " + std::to_string(with_both) + " both), " +
+           std::to_string(printf_and_percent) + " with placeholders and %%, " + std::to_string(percent_only) +
+           " with %% alone, " + std::to_string(single_percent) + " with a single %, " +
+           std::to_string(leading_space) + " beginning and " + std::to_string(trailing_space) +
+           " ending with a space, the longest " + std::to_string(longest) + " characters at " +
+           std::to_string(longest_id);
+}
+
 }  // namespace torvik::pe
