@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "addon_commentary_demo.h"
 #include "commentary_demo.h"
 #include "dialog_filling.h"
 #include "dialog_ids.h"
@@ -215,6 +216,8 @@ void Road::text_pane() {
         const torvik::host::OneVariableFit& fit = torvik::host::sample_one_variable_fit();
         say(wide(torvik::host::one_variable_regression_report(texts_, fit)));
         say(wide(torvik::host::one_variable_fit_commentary(texts_, commentary_view(fit))));
+        say(L"-- the Analysis Summary commentary of the nonlinear fit (pane 2779: " + text(2779) + L")");
+        say(wide(torvik::host::nonlinear_regression_summary_commentary(texts_)));
     } catch (const std::exception& e) {
         std::string what = e.what();
         fail(L"the pane could not be built: " + std::wstring(what.begin(), what.end()));
