@@ -1,25 +1,13 @@
 #include "addon_commentary_demo.h"
 
+#include "report_layout.h"
+
 #include <algorithm>
 #include <cstdio>
 
 namespace torvik::host {
 
 namespace {
-
-std::u16string decimal(double value, int places) {
-    char buffer[64];
-    int n = std::snprintf(buffer, sizeof buffer, "%.*f", places, value);
-    return std::u16string(buffer, buffer + std::max(n, 0));
-}
-
-void add_line(std::u16string& out, const TextSource& source, const Sentence& sentence) {
-    out += render(source, sentence) + u"\n";
-}
-
-void add_lines(std::u16string& out, const TextSource& source, const std::vector<Sentence>& sentences) {
-    for (const Sentence& s : sentences) add_line(out, source, s);
-}
 
 void add_equation(std::u16string& out, const std::u16string& equation) { out += u"   " + equation + u"\n"; }
 
@@ -53,29 +41,29 @@ RegressionLinesResults regression_lines_sample() {
 
 std::u16string nonlinear_regression_summary_commentary(const TextSource& source, const NonlinearFitResults& fit) {
     std::u16string out;
-    add_line(out, source, {Phrase{IDS_NONLINEAR_MODEL_OF_Y, {fit.y, fit.x.size()}}});
-    add_line(out, source, {Phrase{IDS_NONLINEAR_EQUATION_LEAD_IN}});
+    append_line(out, source, {Phrase{IDS_NONLINEAR_MODEL_OF_Y, {fit.y, fit.x.size()}}});
+    append_line(out, source, {Phrase{IDS_NONLINEAR_EQUATION_LEAD_IN}});
     add_equation(out, fit.equation);
-    add_lines(out, source, nonlinear_end_commentary(fit.outcome, fit.iterations));
+    append_lines(out, source, nonlinear_end_commentary(fit.outcome, fit.iterations));
     if (!converged(fit.outcome)) return out;
-    add_line(out, source,
-             {Phrase{IDS_NONLINEAR_INTERVALS_OPENING}, decimal(fit.confidence_level, 1),
+    append_line(out, source,
+             {Phrase{IDS_NONLINEAR_INTERVALS_OPENING}, format_fixed(fit.confidence_level, 1),
               Phrase{IDS_NONLINEAR_INTERVALS_ENDING}});
-    add_line(out, source, {Phrase{IDS_NONLINEAR_INTERVALS_APPROXIMATE}});
-    add_line(out, source, {Phrase{IDS_NONLINEAR_SIGNIFICANT_PARAMETER}});
-    if (fit.some_interval_covers_zero) add_line(out, source, {Phrase{IDS_NONLINEAR_REMOVE_PARAMETERS}});
+    append_line(out, source, {Phrase{IDS_NONLINEAR_INTERVALS_APPROXIMATE}});
+    append_line(out, source, {Phrase{IDS_NONLINEAR_SIGNIFICANT_PARAMETER}});
+    if (fit.some_interval_covers_zero) append_line(out, source, {Phrase{IDS_NONLINEAR_REMOVE_PARAMETERS}});
     return out;
 }
 
 std::u16string comparison_of_regression_lines_summary_commentary(const TextSource& source,
                                                                  const RegressionLinesResults& lines) {
     std::u16string out;
-    add_line(out, source, {Phrase{IDS_LINES_MODEL_OF_Y_X_CODES, {lines.y, lines.x, lines.level_codes}}});
-    add_line(out, source, {Phrase{IDS_LINES_EQUATION_LEAD_IN}});
+    append_line(out, source, {Phrase{IDS_LINES_MODEL_OF_Y_X_CODES, {lines.y, lines.x, lines.level_codes}}});
+    append_line(out, source, {Phrase{IDS_LINES_EQUATION_LEAD_IN}});
     add_equation(out, lines.equation);
     if (lines.levels.size() > 1)
-        add_line(out, source, {Phrase{IDS_LINES_INDICATOR_TERMS, {lines.level_codes + u"=" + lines.levels[1]}}});
-    add_line(out, source,
+        append_line(out, source, {Phrase{IDS_LINES_INDICATOR_TERMS, {lines.level_codes + u"=" + lines.levels[1]}}});
+    append_line(out, source,
              regression_lines_sentence(lines.intercepts_equal, lines.slopes_equal, lines.levels.size(),
                                        lines.level_codes));
     for (std::size_t i = 0; i < lines.levels.size() && i < lines.reduced_equations.size(); ++i) {
@@ -84,8 +72,8 @@ std::u16string comparison_of_regression_lines_summary_commentary(const TextSourc
         out += render(source, {Phrase{opening, {condition}}}) + u"\n";
         add_equation(out, lines.reduced_equations[i]);
     }
-    add_lines(out, source, band_commentary(commentary::regression_lines_model_band, lines.model_p_value));
-    add_line(out, source, {Phrase{IDS_LINES_TEST_BY_CONDITIONAL_SUMS}});
+    append_lines(out, source, band_commentary(commentary::regression_lines_model_band, lines.model_p_value));
+    append_line(out, source, {Phrase{IDS_LINES_TEST_BY_CONDITIONAL_SUMS}});
     return out;
 }
 

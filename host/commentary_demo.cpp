@@ -1,5 +1,7 @@
 #include "commentary_demo.h"
 
+#include "report_layout.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -9,21 +11,6 @@
 namespace torvik::host {
 
 namespace {
-
-// The host's own number format: fixed decimals.
-std::u16string decimal(double value, int places) {
-    char buffer[64];
-    int n = std::snprintf(buffer, sizeof buffer, "%.*f", places, value);
-    return std::u16string(buffer, buffer + std::max(n, 0));
-}
-
-void add_lines(std::u16string& out, const TextSource& source, const std::vector<Sentence>& sentences) {
-    for (const Sentence& s : sentences) out += render(source, s) + u"\n";
-}
-
-void add_line(std::u16string& out, const TextSource& source, const Sentence& sentence) {
-    out += render(source, sentence) + u"\n";
-}
 
 std::u16string pane_title(const TextSource& source, std::uint16_t slot, int pane) {
     return source.require(*slots::pane_title_id(slot, pane));
@@ -63,21 +50,21 @@ MeansComparisonResults commentary_sample_means() {
 
 std::u16string one_variable_fit_commentary(const TextSource& source, const OneVariableFitResults& fit) {
     std::u16string out;
-    add_line(out, source, fit_sentence(source, commentary::fit_sentence, fit.form, fit.y, fit.x));
-    add_line(out, source, {Phrase{IDS_FIT_EQUATION_LEAD_IN}});
+    append_line(out, source, fit_sentence(source, commentary::fit_sentence, fit.form, fit.y, fit.x));
+    append_line(out, source, {Phrase{IDS_FIT_EQUATION_LEAD_IN}});
     out += u"   " + fit.equation + u"\n";
-    add_lines(out, source, band_commentary(commentary::one_variable_model_band, fit.model_p_value, {fit.y, fit.x}));
-    add_line(out, source, r_squared_sentence(fit.form, decimal(fit.r_squared, 2), fit.y));
-    add_line(out, source, correlation_sentence(fit.correlation, decimal(fit.correlation, 4)));
-    add_line(out, source, {Phrase{IDS_FIT_STANDARD_ERROR_OPENING}, decimal(fit.standard_error, 4), u"."});
-    add_line(out, source, {Phrase{IDS_FIT_LIMITS_BY_FORECASTS}});
-    add_line(out, source, {Phrase{IDS_LACK_OF_FIT_PURPOSE}});
+    append_lines(out, source, band_commentary(commentary::one_variable_model_band, fit.model_p_value, {fit.y, fit.x}));
+    append_line(out, source, r_squared_sentence(fit.form, format_fixed(fit.r_squared, 2), fit.y));
+    append_line(out, source, correlation_sentence(fit.correlation, format_fixed(fit.correlation, 4)));
+    append_line(out, source, {Phrase{IDS_FIT_STANDARD_ERROR_OPENING}, format_fixed(fit.standard_error, 4), u"."});
+    append_line(out, source, {Phrase{IDS_FIT_LIMITS_BY_FORECASTS}});
+    append_line(out, source, {Phrase{IDS_LACK_OF_FIT_PURPOSE}});
     if (!fit.lack_of_fit_p_value) {
-        add_line(out, source, {Phrase{IDS_LACK_OF_FIT_NO_REPLICATES, {fit.x}}});
+        append_line(out, source, {Phrase{IDS_LACK_OF_FIT_NO_REPLICATES, {fit.x}}});
         return out;
     }
-    add_line(out, source, {Phrase{IDS_LACK_OF_FIT_METHOD}});
-    add_lines(out, source, band_commentary(commentary::one_variable_lack_of_fit_band, *fit.lack_of_fit_p_value));
+    append_line(out, source, {Phrase{IDS_LACK_OF_FIT_METHOD}});
+    append_lines(out, source, band_commentary(commentary::one_variable_lack_of_fit_band, *fit.lack_of_fit_p_value));
     return out;
 }
 
@@ -105,26 +92,26 @@ std::size_t homogeneous_group_count(const MeansComparisonResults& means) {
 
 std::u16string table_of_means_commentary(const TextSource& source, const MeansComparisonResults& means) {
     std::u16string out;
-    add_line(out, source, {Phrase{IDS_MEANS_TABLE_OF_Y_BY_FACTOR, {means.y, means.factor}}});
-    add_line(out, source, {Phrase{IDS_MEANS_STANDARD_ERRORS}});
+    append_line(out, source, {Phrase{IDS_MEANS_TABLE_OF_Y_BY_FACTOR, {means.y, means.factor}}});
+    append_line(out, source, {Phrase{IDS_MEANS_STANDARD_ERRORS}});
     std::uint16_t errors = means.pooled_standard_errors ? IDS_MEANS_ERROR_POOLED : IDS_MEANS_ERROR_INTERNAL;
-    add_line(out, source, {Phrase{errors}});
-    add_lines(out, source,
-              means_interval_commentary(means.intervals, decimal(means.confidence_level, 1), unequal_counts(means)));
+    append_line(out, source, {Phrase{errors}});
+    append_lines(out, source,
+              means_interval_commentary(means.intervals, format_fixed(means.confidence_level, 1), unequal_counts(means)));
     return out;
 }
 
 std::u16string range_tests_commentary(const TextSource& source, const MeansComparisonResults& means) {
     std::u16string out;
-    add_line(out, source, {Phrase{IDS_RANGE_TESTS_PURPOSE}});
-    add_line(out, source, {Phrase{IDS_RANGE_TESTS_DIFFERENCES}});
-    std::u16string level = decimal(means.confidence_level, 1);
-    add_line(out, source, significant_pairs_sentence(significant_pair_count(means), level));
+    append_line(out, source, {Phrase{IDS_RANGE_TESTS_PURPOSE}});
+    append_line(out, source, {Phrase{IDS_RANGE_TESTS_DIFFERENCES}});
+    std::u16string level = format_fixed(means.confidence_level, 1);
+    append_line(out, source, significant_pairs_sentence(significant_pair_count(means), level));
     if (auto groups = count_phrase(commentary::homogeneous_groups, homogeneous_group_count(means))) {
-        add_line(out, source, {*groups});
-        add_line(out, source, {Phrase{IDS_RANGE_TESTS_GROUPS_MEANING}});
+        append_line(out, source, {*groups});
+        append_line(out, source, {Phrase{IDS_RANGE_TESTS_GROUPS_MEANING}});
     }
-    add_lines(out, source, range_test_method_commentary(means.method, decimal(100.0 - means.confidence_level, 1)));
+    append_lines(out, source, range_test_method_commentary(means.method, format_fixed(100.0 - means.confidence_level, 1)));
     return out;
 }
 

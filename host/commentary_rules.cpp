@@ -316,4 +316,12 @@ Sentence significant_pairs_sentence(std::size_t pairs, std::u16string level) {
             Phrase{IDS_RANGE_TESTS_CONFIDENCE_LEVEL}};
 }
 
+void append_line(std::u16string& out, const TextSource& source, const Sentence& sentence) {
+    out += render(source, sentence) + u"\n";
+}
+
+void append_lines(std::u16string& out, const TextSource& source, const std::vector<Sentence>& sentences) {
+    for (const Sentence& s : sentences) append_line(out, source, s);
+}
+
 }  // namespace torvik::host

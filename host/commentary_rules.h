@@ -51,6 +51,10 @@ using Sentence = std::vector<Piece>;
 // percent-sign rule (a text without placeholders is shown as stored).
 std::u16string render(const TextSource& source, const Sentence& sentence);
 
+// Appends each sentence rendered on a line of its own.
+void append_line(std::u16string& out, const TextSource& source, const Sentence& sentence);
+void append_lines(std::u16string& out, const TextSource& source, const std::vector<Sentence>& sentences);
+
 // --- P-value bands ----------------------------------------------------------------
 
 // The strongest case that holds: 0.10 or more is not significant; below that,
