@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "addon_commentary_ids.h"
-#include "built_modules.h"
+#include "commentary_test_support.h"
 #include "catalogue_plan.h"
 #include "catalogue_rules.h"
 #include "string_table.h"
@@ -21,53 +21,9 @@
 namespace torvik::test {
 namespace {
 
-std::string conversions(const std::u16string& text) {
-    std::string out;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'%') continue;
-        if (text[i + 1] == u's' || text[i + 1] == u'd') out += static_cast<char>(text[i + 1]);
-        ++i;
-    }
-    return out;
-}
-
-bool contains(const std::u16string& text, const std::u16string& part) { return text.find(part) != std::u16string::npos; }
-std::u16string u16(const std::string& s) { return std::u16string(s.begin(), s.end()); }
-
-class AddonCommentary : public testing::TestWithParam<BuiltModule> {
+class AddonCommentary : public CommentaryFamilyTest {
 protected:
-    const pe::PeImage& image() const { return load_module(GetParam().path); }
-    const std::map<std::uint16_t, std::u16string>& all() const {
-        if (all_.empty())
-            for (const pe::CatalogueText& t : pe::all_strings(image())) all_[t.id] = t.text;
-        return all_;
-    }
-    // Every stored text of 8501-8912.
-    std::map<std::uint16_t, std::u16string> texts() const {
-        return {all().lower_bound(IDS_ADDON_COMMENTARY_FIRST), all().upper_bound(IDS_ADDON_COMMENTARY_LAST)};
-    }
-    std::u16string text(std::uint16_t id) const {
-        auto it = all().find(id);
-        if (it == all().end()) {
-            ADD_FAILURE() << "text " << id << " is missing";
-            return u"";
-        }
-        return it->second;
-    }
-    // As the host shows it: formatted by the percent-sign rule, "%s" filled with "NAME", "%d" with 7.
-    std::u16string shown(std::uint16_t id) const {
-        std::u16string t = text(id);
-        std::vector<host::PrintfArgument> args;
-        for (char c : conversions(t)) {
-            if (c == 's') args.emplace_back(u"NAME");
-            else args.emplace_back(7);
-        }
-        return host::format_printf(t, args);
-    }
-    std::string quoted(std::uint16_t id) const { return std::to_string(id) + " \"" + pe::escape(text(id)) + "\""; }
-
-private:
-    mutable std::map<std::uint16_t, std::u16string> all_;
+    AddonCommentary() : CommentaryFamilyTest(IDS_ADDON_COMMENTARY_FIRST, IDS_ADDON_COMMENTARY_LAST) {}
 };
 
 TEST_P(AddonCommentary, CarriesTextsExactlyOnThePlansRuns) {

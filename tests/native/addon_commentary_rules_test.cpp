@@ -9,7 +9,7 @@
 
 #include "addon_commentary_ids.h"
 #include "addon_commentary_rules.h"
-#include "built_modules.h"
+#include "commentary_test_support.h"
 #include "module_text_source.h"
 #include "text.h"
 
@@ -19,30 +19,6 @@ namespace {
 using host::Phrase;
 using host::Sentence;
 
-const host::TextSource& product() {
-    static const ReaderTextSource source(load_module(kBuiltModules[0].path));
-    return source;
-}
-
-std::string shown(const Sentence& s) { return pe::escape(host::render(product(), s)); }
-std::string stored(std::uint16_t id) { return pe::escape(product().require(id)); }
-
-std::vector<std::uint16_t> ids_of(const Sentence& s) {
-    std::vector<std::uint16_t> out;
-    for (const host::Piece& p : s)
-        if (const Phrase* phrase = std::get_if<Phrase>(&p)) out.push_back(phrase->id);
-    return out;
-}
-std::vector<std::uint16_t> ids_of(const std::vector<Sentence>& sentences) {
-    std::vector<std::uint16_t> out;
-    for (const Sentence& s : sentences)
-        for (std::uint16_t id : ids_of(s)) out.push_back(id);
-    return out;
-}
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-void expect_filled(const std::string& text) {
-    EXPECT_FALSE(contains(text, "%s") || contains(text, "%d") || contains(text, "%%")) << text;
-}
 
 TEST(AddonBands, StoredFromTheStrongestCaseStillChooseByTheRule) {
     struct Case {

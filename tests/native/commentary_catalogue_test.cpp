@@ -9,27 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "built_modules.h"
 #include "catalogue_plan.h"
 #include "catalogue_rules.h"
 #include "commentary_ids.h"
+#include "commentary_test_support.h"
 #include "string_table.h"
 #include "text.h"
 #include "text_format.h"
 
 namespace torvik::test {
 namespace {
-
-// The printf conversions of a text in order, "%%" skipped: "sd" for "%s ... %d".
-std::string conversions(const std::u16string& text) {
-    std::string out;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'%') continue;
-        if (text[i + 1] == u's' || text[i + 1] == u'd') out += static_cast<char>(text[i + 1]);
-        ++i;
-    }
-    return out;
-}
 
 std::set<std::uint16_t> id_range(std::uint16_t first, std::uint16_t last) {
     std::set<std::uint16_t> out;
@@ -43,45 +32,11 @@ std::set<std::uint16_t> ids(std::initializer_list<std::set<std::uint16_t>> parts
     return out;
 }
 
-class SharedCommentary : public testing::TestWithParam<BuiltModule> {
+class SharedCommentary : public CommentaryFamilyTest {
 protected:
-    const pe::PeImage& image() const { return load_module(GetParam().path); }
-
-    // Every stored text of 6391-8409, by identifier.
-    const std::map<std::uint16_t, std::u16string>& texts() const {
-        if (texts_.empty())
-            for (const pe::CatalogueText& t : pe::all_strings(image()))
-                if (t.id >= IDS_SHARED_COMMENTARY_FIRST && t.id <= IDS_SHARED_COMMENTARY_LAST) texts_[t.id] = t.text;
-        return texts_;
-    }
-    std::u16string text(std::uint16_t id) const {
-        auto it = texts().find(id);
-        if (it == texts().end()) {
-            ADD_FAILURE() << "text " << id << " is missing";
-            return u"";
-        }
-        return it->second;
-    }
-    // As the host shows it: formatted by the percent-sign rule, "%s" filled with "NAME", "%d" with 7.
-    std::u16string shown(std::uint16_t id) const {
-        std::u16string t = text(id);
-        std::vector<host::PrintfArgument> args;
-        for (char c : conversions(t)) {
-            if (c == 's') args.emplace_back(u"NAME");
-            else args.emplace_back(7);
-        }
-        return host::format_printf(t, args);
-    }
-    std::string quoted(std::uint16_t id) const { return std::to_string(id) + " \"" + pe::escape(text(id)) + "\""; }
-
-private:
-    mutable std::map<std::uint16_t, std::u16string> texts_;
+    SharedCommentary() : CommentaryFamilyTest(IDS_SHARED_COMMENTARY_FIRST, IDS_SHARED_COMMENTARY_LAST) {}
 };
 
-bool contains(const std::u16string& text, const std::u16string& part) {
-    return text.find(part) != std::u16string::npos;
-}
-std::u16string u16(const std::string& s) { return std::u16string(s.begin(), s.end()); }
 
 TEST_P(SharedCommentary, CarriesTextsExactlyOnThePlansRuns) {
     const plan::Family* family = plan::family_of(IDS_SHARED_COMMENTARY_FIRST);

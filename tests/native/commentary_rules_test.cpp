@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "built_modules.h"
+#include "commentary_test_support.h"
 #include "commentary_ids.h"
 #include "commentary_rules.h"
 #include "module_text_source.h"
@@ -25,35 +25,6 @@ using host::Band;
 using host::Phrase;
 using host::Sentence;
 
-const host::TextSource& product() {
-    static const ReaderTextSource source(load_module(kBuiltModules[0].path));
-    return source;
-}
-
-std::string show(const std::u16string& t) { return pe::escape(t); }
-std::string shown(const Sentence& s) { return show(host::render(product(), s)); }
-std::string stored(std::uint16_t id) { return show(product().require(id)); }
-
-// The identifiers of a sentence's catalogue texts, in order.
-std::vector<std::uint16_t> ids_of(const Sentence& s) {
-    std::vector<std::uint16_t> out;
-    for (const host::Piece& p : s)
-        if (const Phrase* phrase = std::get_if<Phrase>(&p)) out.push_back(phrase->id);
-    return out;
-}
-std::vector<std::uint16_t> ids_of(const std::vector<Sentence>& sentences) {
-    std::vector<std::uint16_t> out;
-    for (const Sentence& s : sentences)
-        for (std::uint16_t id : ids_of(s)) out.push_back(id);
-    return out;
-}
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// Shown, a sentence holds no conversion and no doubled sign.
-void expect_filled(const std::string& text, std::uint16_t id) {
-    EXPECT_FALSE(contains(text, "%s") || contains(text, "%d") || contains(text, "%%")) << id << ": " << text;
-}
 
 TEST(PValueBands, TakeTheStrongestCaseThatHolds) {
     const std::pair<double, Band> cases[] = {
@@ -106,7 +77,7 @@ TEST(PValueBands, SeveralPredictorsArePrintedUnformattedWithSingleSigns) {
         std::uint16_t id = ids_of(s).front();
         std::u16string text = product().require(id);
         EXPECT_FALSE(host::is_printf_formatted(text)) << id;
-        EXPECT_EQ(shown(s), show(text)) << id;
+        EXPECT_EQ(shown(s), pe::escape(text)) << id;
         EXPECT_TRUE(contains(shown(s), level)) << id << ": " << shown(s);
     }
 }
@@ -255,7 +226,7 @@ TEST(CoefficientCorrelations, CountThoseAboveOneHalfAndCloseTheSentence) {
     EXPECT_EQ(host::large_correlation_count(at_threshold), 0u);
     EXPECT_EQ(host::large_correlation_count(above), 2u);
     std::string with_constant = shown(host::coefficient_correlation_sentence(2, true));
-    EXPECT_EQ(with_constant, show(host::format_printf(product().require(IDS_CORRELATIONS_SEVERAL), {2})) +
+    EXPECT_EQ(with_constant, pe::escape(host::format_printf(product().require(IDS_CORRELATIONS_SEVERAL), {2})) +
                                  stored(IDS_CORRELATIONS_BUT_CONSTANT) + ".");
     std::string without = shown(host::coefficient_correlation_sentence(0, false));
     EXPECT_EQ(without, stored(IDS_CORRELATIONS_NONE) + ".");
@@ -280,7 +251,7 @@ TEST(Articles, FollowTheInitialVowelSound) {
         {u"linear", false},     {u"log probit", false}, {u"unit", false},     {u"usual", false},
         {u"one-sided", false},  {u"U-shaped", false},  {u"Studentized", false}, {u"", false},
     };
-    for (auto [word, an] : words) EXPECT_EQ(host::takes_an(word), an) << show(word);
+    for (auto [word, an] : words) EXPECT_EQ(host::takes_an(word), an) << pe::escape(word);
 }
 
 TEST(Articles, ChooseTheFitSentenceByTheModelWordAsStored) {
@@ -320,7 +291,7 @@ TEST(RSquared, EndsWithTheScaleOnWhichYWasLinearized) {
         {host::ModelForm::piecewise_linear, std::nullopt},
     };
     const std::string value_and_y =
-        "91.47" + show(host::format_printf(product().require(IDS_FIT_R_SQUARED_OF_Y), {u"Yield"}));
+        "91.47" + pe::escape(host::format_printf(product().require(IDS_FIT_R_SQUARED_OF_Y), {u"Yield"}));
     for (auto [form, ending] : cases) {
         std::string text = shown(host::r_squared_sentence(form, u"91.47", u"Yield"));
         expect_filled(text, IDS_FIT_R_SQUARED_OPENING);
