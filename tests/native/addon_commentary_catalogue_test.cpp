@@ -244,22 +244,11 @@ TEST_P(AddonCommentary, StateTheirThresholds) {
 }
 
 TEST_P(AddonCommentary, BandVariantsStateTheirThresholdAndLevel) {
-    const char* const thresholds[] = {"0.10", "0.10", "0.05", "0.01"};
-    const char* const levels[] = {"90", "90", "95", "99"};
-    for (const commentary::BandSet* set : commentary::addon_band_sets) {
-        for (std::size_t band = 0; band < 4; ++band) {
-            std::uint16_t id = set->statement[band];
-            std::u16string t = shown(id);
-            EXPECT_TRUE(contains(t, u16(thresholds[band]))) << quoted(id);
-            std::string level =
-                std::string("at the ") + levels[band] + (band == 0 ? "% or higher" : "%") + " confidence level";
-            EXPECT_TRUE(contains(t, u16(level))) << quoted(id) << " lacks \"" << level << "\"";
-        }
-    }
+    expect_band_wording(commentary::addon_band_sets);
     const commentary::CalibrationVerdicts& v = commentary::calibration_verdicts;
     for (std::size_t band = 0; band < 4; ++band) {
-        EXPECT_TRUE(contains(text(v.opening[band]), u16(thresholds[band]))) << quoted(v.opening[band]);
-        std::string level = std::string("at the ") + levels[band] + (band == 0 ? "% or higher" : "%");
+        EXPECT_TRUE(contains(text(v.opening[band]), u16(kBandThresholds[band]))) << quoted(v.opening[band]);
+        std::string level = std::string("at the ") + kBandLevels[band] + (band == 0 ? "% or higher" : "%");
         EXPECT_TRUE(contains(text(v.ending[band]), u16(level))) << quoted(v.ending[band]);
     }
 }

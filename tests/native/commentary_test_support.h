@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "built_modules.h"
+#include "commentary_ids.h"
 #include "commentary_rules.h"
 #include "module_text_source.h"
 #include "string_table.h"
@@ -69,6 +71,24 @@ protected:
         return host::format_printf(t, args);
     }
     std::string quoted(std::uint16_t id) const { return std::to_string(id) + " \"" + pe::escape(text(id)) + "\""; }
+
+    // The P-value bands, weakest first: each variant names its threshold and,
+    // but for the texts listed as stating none, its confidence level.
+    static constexpr const char* kBandThresholds[] = {"0.10", "0.10", "0.05", "0.01"};
+    static constexpr const char* kBandLevels[] = {"90", "90", "95", "99"};
+    template <typename Sets>
+    void expect_band_wording(const Sets& sets, std::initializer_list<std::uint16_t> without_level = {}) const {
+        for (const commentary::BandSet* set : sets)
+            for (std::size_t band = 0; band < 4; ++band) {
+                std::uint16_t id = set->statement[band];
+                std::u16string t = shown(id);
+                EXPECT_TRUE(contains(t, u16(kBandThresholds[band]))) << quoted(id);
+                if (std::find(without_level.begin(), without_level.end(), id) != without_level.end()) continue;
+                std::string level = std::string("at the ") + kBandLevels[band] + (band == 0 ? "% or higher" : "%") +
+                                    " confidence level";
+                EXPECT_TRUE(contains(t, u16(level))) << quoted(id) << " lacks \"" << level << "\"";
+            }
+    }
 
 private:
     std::uint16_t first_, last_;
